@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  fonts-dejavu-core fontconfig
+  fonts-dejavu-core fonts-liberation2 fontconfig
   xvfb xauth x11-utils
 )
 if [ "${QUILBY_EXTRA_PACKAGES:-}" ]; then

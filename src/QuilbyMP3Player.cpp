@@ -1,1 +1,24 @@
-int main() { return 0; }
+// The program's entry: the single-instance guard decides whether this copy
+// runs; then the application object, the main window and the event loop.
+
+#include "app/InstanceManager.h"
+#include "app/Unit1.h"
+#include "vcl/Application.h"
+#include "vcl/Params.h"
+
+int main(int argc, char** argv) {
+    vcl::SetCmdLine(vcl::BuildCommandLine(argc, argv));
+    if (!InstanceManager::Startup(argc, argv)) return 0;
+    int exitCode = 0;
+    {
+        vcl::TApplication application(argc, argv);
+        application.Title = "Quilby MP3 Player";
+        TForm1 form;
+        application.MainForm = &form;
+        InstanceManager::Listen();
+        exitCode = application.Run();
+        InstanceManager::Finish();
+        application.MainForm = nullptr;
+    }
+    return exitCode;
+}

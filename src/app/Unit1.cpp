@@ -1,1 +1,162 @@
-// placeholder until the main window lands
+#include "app/Unit1.h"
+
+#include "app/InstanceManager.h"
+#include "vcl/Application.h"
+#include "vcl/Params.h"
+#include "web/LinkTargets.h"
+
+using namespace vcl;
+
+TForm1* Form1 = nullptr;
+bool IsPaused = false;
+
+namespace {
+
+constexpr const char* FontName = "MS Sans Serif";
+
+void SetFont(TFont* font, int height, TColor color, TFontStyles style) {
+    font->SetName(FontName);
+    font->SetHeight(height);
+    font->SetColor(color);
+    font->SetStyle(style);
+    font->SetCharset(DEFAULT_CHARSET);
+}
+
+}  // namespace
+
+TForm1::TForm1() : player_(std::make_unique<media::TMediaPlayer>()) {
+    Form1 = this;
+    CreateComponents();
+    FormCreate(this);
+}
+
+TForm1::~TForm1() {
+    if (Form1 == this) Form1 = nullptr;
+}
+
+TUrlText* TForm1::CommandLabel(const char* caption, int left, int top, int width, int tabOrder) {
+    auto* label = Own<TUrlText>(this);
+    label->SetBounds(left, top, width, 17);
+    SetFont(label->Font(), 11, clWhite, 0);
+    label->SetCaption(caption);
+    label->SetTabOrder(tabOrder);
+    return label;
+}
+
+void TForm1::CreateComponents() {
+    SetCaption("Quilby MP3 Player");
+    SetBounds(207, 69, 465, 567);
+    SetColor(clBlack);
+    SetFont(Font(), 11, clWhite, 0);
+
+    play1 = player_.get();
+    play1->AutoRewind = false;
+
+    open1 = Own<TOpenDialog>();
+    open1->DefaultExt = "mp3";
+    open1->FileName = "*.mp3";
+    open1->Filter = "MP3 Music Files|*.mp3|Wave Files|*.wav|RMI files|*.rmi|Midi Music|*.mid|All Music|*.mp3;*.wav;*.rmi;*.mid";
+    open1->Options = ofAllowMultiSelect | ofPathMustExist | ofFileMustExist | ofHideReadOnly | ofEnableSizing;
+
+    l1 = Own<TCheckListBox>(this);
+    l1->SetBounds(0, 0, 465, 377);
+    l1->SetColor(clBlack);
+    SetFont(l1->Font(), 11, clWhite, 0);
+    l1->SetTabOrder(1);
+    l1->OnClick = [this](TObject* sender) { l1Click(sender); };
+    l1->OnClickCheck = [this](TObject* sender) { l1ClickCheck(sender); };
+
+    usa1 = CommandLabel("Unselect All", 128, 408, 60, 2);
+    OpenButton = CommandLabel("Get Music...", 8, 392, 61, 3);
+
+    Bevel1 = Own<TBevel>(this);
+    Bevel1->SetBounds(8, 440, 449, 9);
+
+    Progress = Own<TProgressBar>(this);
+    Progress->SetBounds(8, 480, 449, 16);
+    Progress->SetMin(0);
+    Progress->SetMax(0);
+    Progress->SetTabOrder(4);
+
+    Timer1 = Own<TTimer>();
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(500);
+
+    PlayButton = CommandLabel("Play", 8, 456, 24, 5);
+    PauseButton = CommandLabel("Pause", 72, 456, 34, 6);
+    StopButton = CommandLabel("Stop", 144, 456, 34, 7);
+
+    t2 = Own<TTimer>();
+    t2->SetEnabled(false);
+    t2->SetInterval(750);
+
+    sa1 = CommandLabel("Select all", 128, 392, 47, 8);
+    MoveUpbutton = CommandLabel("Move Up", 232, 392, 48, 9);
+    MoveDownButton = CommandLabel("Move Down", 232, 408, 62, 10);
+    RemoveButton = CommandLabel("Remove", 360, 392, 44, 11);
+    LoadButton = CommandLabel("Load Playlist...", 8, 408, 72, 12);
+    SaveButton = CommandLabel("Save Playlist...", 8, 424, 73, 13);
+
+    Bevel2 = Own<TBevel>(this);
+    Bevel2->SetBounds(6, 384, 449, 9);
+
+    OD2 = Own<TOpenDialog>();
+    OD2->Title = "Load a playlist";
+    OD2->DefaultExt = "qpl";
+    OD2->Filter = "Quilby Playlist files|*.qpl";
+
+    sd1 = Own<TSaveDialog>();
+    sd1->Title = "Save Playlist";
+    sd1->DefaultExt = "qpl";
+    sd1->FileName = "*.qpl";
+    sd1->Filter = "Quilby Playlist files|*.qpl";
+
+    mail = Own<TUrlText>(this);
+    mail->SetBounds(8, 552, 137, 17);
+    SetFont(mail->Font(), 11, clLime, 0);
+    mail->SetCaption(web::FooterNotice);
+    mail->SetTabOrder(14);
+
+    SkipNextButton = CommandLabel("Skip Next ->", 216, 456, 62, 15);
+    SkipPreviousButton = CommandLabel("<- Skip Previous", 304, 456, 81, 16);
+
+    UrlText1 = Own<TUrlText>(this);
+    UrlText1->SetBounds(328, 512, 115, 17);
+    SetFont(UrlText1->Font(), 11, clYellow, fsUnderline);
+    UrlText1->SetCaption("Burn your DVD's to CD!");
+    UrlText1->SetTabOrder(17);
+
+    UrlText2 = Own<TUrlText>(this);
+    UrlText2->SetBounds(328, 528, 128, 17);
+    SetFont(UrlText2->Font(), 11, clAqua, fsUnderline);
+    UrlText2->SetCaption("Download unlimited MP3's");
+    UrlText2->SetTabOrder(18);
+
+    Edit1 = Own<TEdit>(this);
+    Edit1->SetBounds(8, 504, 113, 17);
+    SetFont(Edit1->Font(), 11, clMaroon, 0);
+    Edit1->SetText("Music");
+    Edit1->SetTabOrder(19);
+
+    UrlText3 = Own<TUrlText>(this);
+    UrlText3->SetBounds(128, 504, 47, 20);
+    SetFont(UrlText3->Font(), 13, clSkyBlue, fsUnderline);
+    UrlText3->SetCaption("Search");
+    UrlText3->SetTabOrder(20);
+}
+
+void TForm1::FormCreate(TObject*) {
+    InstanceManager::OnHandOver = [this] { ToFront(); };
+    if (ParamCount() != 0) {
+        const int i = l1->Add(ParamStr(1));
+        l1->SetChecked(i, true);
+    }
+    Progress->SetBarColor(clRed);
+    IsPaused = false;
+    mail->SetCaption("\xC2\xA9" + mail->Caption());
+}
+
+void TForm1::ToFront() {
+    Application->Restore();
+    Application->BringToFront();
+}

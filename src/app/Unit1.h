@@ -1,0 +1,70 @@
+#pragma once
+// The main window: the playlist above, the commands below it, the progress bar,
+// the search box and the links at the foot.
+
+#include <memory>
+#include <string>
+
+#include "controls/UrlText.h"
+#include "media/MediaPlayer.h"
+#include "vcl/Bevel.h"
+#include "vcl/CheckListBox.h"
+#include "vcl/Dialogs.h"
+#include "vcl/Edit.h"
+#include "vcl/Form.h"
+#include "vcl/ProgressBar.h"
+#include "vcl/Timer.h"
+
+using vcl::TObject;
+
+class TForm1 : public vcl::TForm {
+public:
+    TForm1();
+    ~TForm1() override;
+
+    media::TMediaPlayer* play1;
+    vcl::TOpenDialog* open1;
+    vcl::TCheckListBox* l1;
+    TUrlText* usa1;
+    TUrlText* OpenButton;
+    vcl::TBevel* Bevel1;
+    vcl::TProgressBar* Progress;
+    vcl::TTimer* Timer1;
+    TUrlText* PlayButton;
+    TUrlText* PauseButton;
+    TUrlText* StopButton;
+    vcl::TTimer* t2;
+    TUrlText* sa1;
+    TUrlText* MoveUpbutton;
+    TUrlText* MoveDownButton;
+    TUrlText* RemoveButton;
+    TUrlText* LoadButton;
+    TUrlText* SaveButton;
+    vcl::TBevel* Bevel2;
+    vcl::TOpenDialog* OD2;
+    vcl::TSaveDialog* sd1;
+    TUrlText* mail;
+    TUrlText* SkipNextButton;
+    TUrlText* SkipPreviousButton;
+    TUrlText* UrlText1;
+    TUrlText* UrlText2;
+    vcl::TEdit* Edit1;
+    TUrlText* UrlText3;
+
+    void l1Click(TObject* Sender);
+    void FormCreate(TObject* Sender);
+    int selectnext();
+    int selectprevious();
+    void l1ClickCheck(TObject* Sender);
+    void ToFront();
+
+private:
+    void CreateComponents();
+    TUrlText* CommandLabel(const char* caption, int left, int top, int width, int tabOrder);
+    std::unique_ptr<media::TMediaPlayer> player_;
+};
+
+// The one main window, or nullptr while it does not exist.
+extern TForm1* Form1;
+// True while playback is paused.
+extern bool IsPaused;

@@ -1,0 +1,44 @@
+#include "vcl/ProgressBar.h"
+
+#include <QProgressBar>
+#include <algorithm>
+
+namespace vcl {
+
+TProgressBar::TProgressBar(TForm* parent) : TControl(parent, new QProgressBar) {
+    auto* bar = static_cast<QProgressBar*>(Widget());
+    bar->setTextVisible(false);
+    Show();
+}
+
+void TProgressBar::SetMin(int value) {
+    min_ = value;
+    Show();
+}
+
+void TProgressBar::SetMax(int value) {
+    max_ = value;
+    Show();
+}
+
+void TProgressBar::SetPosition(int value) {
+    position_ = value;
+    Show();
+}
+
+void TProgressBar::SetBarColor(TColor color) {
+    barColor_ = color;
+    QPalette palette = Widget()->palette();
+    palette.setColor(QPalette::Highlight, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    Widget()->setPalette(palette);
+}
+
+void TProgressBar::Show() {
+    // An empty range would make the bar show a busy animation; it shows an empty bar instead.
+    auto* bar = static_cast<QProgressBar*>(Widget());
+    const int high = std::max(max_, min_ + 1);
+    bar->setRange(min_, high);
+    bar->setValue(max_ > min_ ? std::clamp(position_, min_, max_) : min_);
+}
+
+}  // namespace vcl

@@ -1,0 +1,110 @@
+#include "vcl/StaticText.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+
+#include "vcl/Application.h"
+
+namespace vcl {
+namespace {
+
+TMouseButton ButtonOf(Qt::MouseButton button) {
+    if (button == Qt::RightButton) return TMouseButton::mbRight;
+    if (button == Qt::MiddleButton) return TMouseButton::mbMiddle;
+    return TMouseButton::mbLeft;
+}
+
+TShiftState ShiftOf(const QMouseEvent* event) {
+    TShiftState shift = 0;
+    const auto mods = event->modifiers();
+    if (mods & Qt::ShiftModifier) shift |= ssShift;
+    if (mods & Qt::AltModifier) shift |= ssAlt;
+    if (mods & Qt::ControlModifier) shift |= ssCtrl;
+    const auto buttons = event->buttons() | event->button();
+    if (buttons & Qt::LeftButton) shift |= ssLeft;
+    if (buttons & Qt::RightButton) shift |= ssRight;
+    if (buttons & Qt::MiddleButton) shift |= ssMiddle;
+    return shift;
+}
+
+class Label : public QLabel {
+public:
+    explicit Label(TStaticText* owner) : owner_(owner) {}
+
+protected:
+    void enterEvent(QEnterEvent* event) override {
+        QLabel::enterEvent(event);
+        Dispatch([this] { owner_->MouseEnter(); });
+    }
+    void leaveEvent(QEvent* event) override {
+        QLabel::leaveEvent(event);
+        Dispatch([this] { owner_->MouseLeave(); });
+    }
+    void mousePressEvent(QMouseEvent* event) override {
+        const QPoint at = event->position().toPoint();
+        if (event->button() == Qt::LeftButton) leftPressed_ = true;
+        if (owner_->OnMouseDown)
+            Dispatch([&] { owner_->OnMouseDown(owner_, ButtonOf(event->button()), ShiftOf(event), at.x(), at.y()); });
+    }
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        const QPoint at = event->position().toPoint();
+        if (event->button() == Qt::LeftButton) {
+            const bool click = leftPressed_ && rect().contains(at);
+            leftPressed_ = false;
+            if (click) Dispatch([this] { owner_->Click(); });
+        }
+        if (owner_->OnMouseUp)
+            Dispatch([&] { owner_->OnMouseUp(owner_, ButtonOf(event->button()), ShiftOf(event), at.x(), at.y()); });
+    }
+
+private:
+    TStaticText* owner_;
+    bool leftPressed_ = false;
+};
+
+}  // namespace
+
+TStaticText::TStaticText(TForm* parent) : TControl(parent, new Label(this)) {
+    auto* label = static_cast<QLabel*>(Widget());
+    label->setAutoFillBackground(false);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setFocusPolicy(Qt::NoFocus);
+    font_.OnChange = [this] {
+        auto* label = static_cast<QLabel*>(Widget());
+        label->setFont(font_.ToQFont());
+        QPalette palette = label->palette();
+        const TColor c = font_.Color();
+        const QColor color(GetRValue(c), GetGValue(c), GetBValue(c));
+        palette.setColor(QPalette::WindowText, color);
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, color.darker(160));
+        label->setPalette(palette);
+        Resize();
+    };
+    font_.OnChange();
+}
+
+void TStaticText::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    static_cast<QLabel*>(Widget())->setText(QString::fromStdString(caption));
+    Resize();
+}
+
+void TStaticText::Click() {
+    if (OnClick) OnClick(this);
+}
+
+void TStaticText::Repaint() { Widget()->repaint(); }
+void TStaticText::Invalidate() { Widget()->update(); }
+
+void TStaticText::Resize() {
+    QWidget* label = Widget();
+    const QSize hint = static_cast<QLabel*>(label)->sizeHint();
+    label->resize(hint.width(), std::max(label->height(), hint.height()));
+}
+
+bool MouseCaptured() { return QGuiApplication::mouseButtons() != Qt::NoButton; }
+
+}  // namespace vcl
