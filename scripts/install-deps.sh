@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fontconfig
-  xvfb xauth x11-utils
+  libx11-dev xvfb xauth x11-utils
 )
 if [ "${QUILBY_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$QUILBY_EXTRA_PACKAGES"
