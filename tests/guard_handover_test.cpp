@@ -23,9 +23,12 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
+#include <sstream>
 #include <thread>
 #include <utility>
 
@@ -530,6 +533,61 @@ TEST_F(HandOver, AFrameOfExactlyTheLimitIsTaken) {
     EXPECT_EQ(reply.bytes, std::string(1, handover::kHandled));
     ASSERT_EQ(Texts().size(), 1u);
     EXPECT_EQ(Texts()[0], body.substr(16, body.size() - 18));
+}
+
+// The keys of the [Desktop Entry] group of a desktop entry file.
+std::map<std::string, std::string> DesktopEntry(const std::string& path) {
+    std::map<std::string, std::string> keys;
+    std::ifstream in(path);
+    std::string line;
+    bool inGroup = false;
+    while (std::getline(in, line)) {
+        if (line.rfind('[', 0) == 0) inGroup = line == "[Desktop Entry]";
+        const auto equals = line.find('=');
+        if (inGroup && equals != std::string::npos) keys[line.substr(0, equals)] = line.substr(equals + 1);
+    }
+    return keys;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);)
+        if (!part.empty()) parts.push_back(part);
+    return parts;
+}
+
+TEST_F(HandOver, AFileOpenedThroughTheInstalledDesktopEntryJoinsTheRunningCopy) {
+    TempDir prefix;
+    const std::string install = "cmake --install '" + ProgramPath().substr(0, ProgramPath().rfind('/')) +
+                                "' --prefix '" + prefix.path() + "' > /dev/null";
+    ASSERT_EQ(std::system(install.c_str()), 0) << install;
+
+    const auto entry = DesktopEntry(prefix / "share/applications/quilby-mp3-player.desktop");
+    ASSERT_TRUE(entry.count("Exec"));
+    EXPECT_EQ(entry.at("Type"), "Application");
+    const auto mimeTypes = Split(entry.at("MimeType"), ';');
+    EXPECT_EQ(std::set<std::string>(mimeTypes.begin(), mimeTypes.end()),
+              (std::set<std::string>{"audio/mpeg", "audio/x-wav", "audio/wav", "audio/midi", "audio/x-midi"}));
+    const std::string icon = ReadFile(prefix / ("share/icons/hicolor/scalable/apps/" + entry.at("Icon") + ".svg"));
+    EXPECT_NE(icon.find("<svg"), std::string::npos);
+
+    // As a file manager does: one file in place of %f, the program found in bin.
+    std::vector<std::string> exec = Split(entry.at("Exec"), ' ');
+    ASSERT_EQ(exec.size(), 2u);
+    EXPECT_EQ(exec[1], "%f");
+    const std::string program = prefix / ("bin/" + exec[0]);
+    ASSERT_EQ(access(program.c_str(), X_OK), 0) << program;
+    BecomeFirst();
+    const std::string file = dir / "opened from the file manager.mp3";
+    const pid_t copy = StartCopy(program, {file});
+    const int status = WaitFor({copy})[0];
+    if (status == -1) leftovers.push_back(copy);
+
+    EXPECT_TRUE(ExitedWithZero(status)) << "status " << status;
+    EXPECT_EQ(Texts(), std::vector<std::string>{file});
+    EXPECT_EQ(Ticks(), std::vector<bool>{true});
+    EXPECT_FALSE(form->Minimized());
 }
 
 }  // namespace
