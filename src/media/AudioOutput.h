@@ -1,0 +1,63 @@
+#pragma once
+// One stream of sound to the system's audio output through SDL2. The decoding thread puts
+// float frames in; SDL_AudioStream converts them to the output's rate and format; a lock-free
+// ring hands them to SDL's audio callback, which counts the frames it has taken.
+//
+// The producer side (put, endOfInput, pump, wantsInput) belongs to one thread at a time;
+// start, halt, flush and the questions may be called from the owner's thread.
+
+#include <SDL.h>
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "media/SpscRing.h"
+
+namespace media {
+
+class AudioOutput {
+public:
+    // Opens the default output for sound of the given rate and channel count, halted. The audio
+    // subsystem is started on the first call. nullptr with the reason when there is no output.
+    static std::unique_ptr<AudioOutput> Open(int rate, int channels, std::string& error);
+    ~AudioOutput();
+    AudioOutput(const AudioOutput&) = delete;
+    AudioOutput& operator=(const AudioOutput&) = delete;
+
+    // Producer side.
+    void put(const float* frames, long count);
+    void endOfInput();  // no more input: what is in the converter goes out, then the end
+    void pump();        // moves converted sound into the ring, as far as it has room
+    bool wantsInput() const;
+
+    void start();  // the callback takes sound from the ring
+    void halt();   // the callback takes nothing; when this returns it is not running
+    // Drops all sound not yet played and counts from zero again; only while halted and while
+    // no thread is on the producer side.
+    void flush();
+
+    std::uint64_t playedFrames() const;
+    int rate() const { return have_.freq; }
+    bool drained() const { return drained_.load(std::memory_order_acquire); }
+
+private:
+    AudioOutput() = default;
+    static void SDLCALL Callback(void* self, Uint8* out, int length);
+
+    int inputChannels_ = 0;
+    SDL_AudioDeviceID device_ = 0;
+    SDL_AudioSpec have_{};
+    int frameBytes_ = 0;
+    SDL_AudioStream* converter_ = nullptr;
+    std::unique_ptr<SpscRing> ring_;
+    std::vector<std::uint8_t> scratch_;
+    bool inputEnded_ = false;
+    std::atomic<bool> finished_{false};  // the ring holds the last of the sound
+    std::atomic<bool> drained_{false};   // the callback has taken the last of it
+    std::atomic<std::uint64_t> playedBytes_{0};
+};
+
+}  // namespace media
