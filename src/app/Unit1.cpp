@@ -67,7 +67,9 @@ void TForm1::CreateComponents() {
     l1->OnClickCheck = [this](TObject* sender) { l1ClickCheck(sender); };
 
     usa1 = CommandLabel("Unselect All", 128, 408, 60, 2);
+    usa1->OnClick = [this](TObject* sender) { usa1Click(sender); };
     OpenButton = CommandLabel("Get Music...", 8, 392, 61, 3);
+    OpenButton->OnClick = [this](TObject* sender) { OpenButtonClick(sender); };
 
     Bevel1 = Own<TBevel>(this);
     Bevel1->SetBounds(8, 440, 449, 9);
@@ -91,11 +93,17 @@ void TForm1::CreateComponents() {
     t2->SetInterval(750);
 
     sa1 = CommandLabel("Select all", 128, 392, 47, 8);
+    sa1->OnClick = [this](TObject* sender) { sa1Click(sender); };
     MoveUpbutton = CommandLabel("Move Up", 232, 392, 48, 9);
+    MoveUpbutton->OnClick = [this](TObject* sender) { MoveUpbuttonClick(sender); };
     MoveDownButton = CommandLabel("Move Down", 232, 408, 62, 10);
+    MoveDownButton->OnClick = [this](TObject* sender) { MoveDownButtonClick(sender); };
     RemoveButton = CommandLabel("Remove", 360, 392, 44, 11);
+    RemoveButton->OnClick = [this](TObject* sender) { RemoveButtonClick(sender); };
     LoadButton = CommandLabel("Load Playlist...", 8, 408, 72, 12);
+    LoadButton->OnClick = [this](TObject* sender) { LoadButtonClick(sender); };
     SaveButton = CommandLabel("Save Playlist...", 8, 424, 73, 13);
+    SaveButton->OnClick = [this](TObject* sender) { SaveButtonClick(sender); };
 
     Bevel2 = Own<TBevel>(this);
     Bevel2->SetBounds(6, 384, 449, 9);

@@ -51,8 +51,16 @@ public:
     vcl::TEdit* Edit1;
     TUrlText* UrlText3;
 
+    void OpenButtonClick(TObject* Sender);
+    void sa1Click(TObject* Sender);
+    void usa1Click(TObject* Sender);
     void l1Click(TObject* Sender);
     void FormCreate(TObject* Sender);
+    void MoveUpbuttonClick(TObject* Sender);
+    void MoveDownButtonClick(TObject* Sender);
+    void RemoveButtonClick(TObject* Sender);
+    void LoadButtonClick(TObject* Sender);
+    void SaveButtonClick(TObject* Sender);
     int selectnext();
     int selectprevious();
     void l1ClickCheck(TObject* Sender);
