@@ -11,5 +11,5 @@ trap 'rm -rf "$runtime"' EXIT
 export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/startup_timer "$runs" \
-  "bare-qt-window=./build/bench/bare_window" \
-  "quilby=./build/QuilbyMP3Player"
+  "quilby=./build/QuilbyMP3Player" \
+  "bare-qt-window=./build/bench/bare_window"
