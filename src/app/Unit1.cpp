@@ -40,6 +40,14 @@ TUrlText* TForm1::CommandLabel(const char* caption, int left, int top, int width
     SetFont(label->Font(), 11, clWhite, 0);
     label->SetCaption(caption);
     label->SetTabOrder(tabOrder);
+    SetFont(label->HighLightFont(), 11, clRed, fsUnderline);
+    label->Url = "nil";
+    label->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+        sa1MouseDown(sender, button, shift, x, y);
+    };
+    label->OnMouseUp = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
+        sa1MouseUp(sender, button, shift, x, y);
+    };
     return label;
 }
 
@@ -124,6 +132,8 @@ void TForm1::CreateComponents() {
     SetFont(mail->Font(), 11, clLime, 0);
     mail->SetCaption(web::FooterNotice);
     mail->SetTabOrder(14);
+    SetFont(mail->HighLightFont(), 11, clRed, fsUnderline);
+    mail->Url = web::FooterMail;
 
     SkipNextButton = CommandLabel("Skip Next ->", 216, 456, 62, 15);
     SkipPreviousButton = CommandLabel("<- Skip Previous", 304, 456, 81, 16);
@@ -133,12 +143,16 @@ void TForm1::CreateComponents() {
     SetFont(UrlText1->Font(), 11, clYellow, fsUnderline);
     UrlText1->SetCaption("Burn your DVD's to CD!");
     UrlText1->SetTabOrder(17);
+    SetFont(UrlText1->HighLightFont(), 11, clRed, fsUnderline);
+    UrlText1->Url = web::BurnLink;
 
     UrlText2 = Own<TUrlText>(this);
     UrlText2->SetBounds(328, 528, 128, 17);
     SetFont(UrlText2->Font(), 11, clAqua, fsUnderline);
     UrlText2->SetCaption("Download unlimited MP3's");
     UrlText2->SetTabOrder(18);
+    SetFont(UrlText2->HighLightFont(), 11, clFuchsia, fsUnderline);
+    UrlText2->Url = web::DownloadLink;
 
     Edit1 = Own<TEdit>(this);
     Edit1->SetBounds(8, 504, 113, 17);
@@ -151,6 +165,9 @@ void TForm1::CreateComponents() {
     SetFont(UrlText3->Font(), 13, clSkyBlue, fsUnderline);
     UrlText3->SetCaption("Search");
     UrlText3->SetTabOrder(20);
+    SetFont(UrlText3->HighLightFont(), 13, clAqua, fsUnderline);
+    UrlText3->Url = "nil";
+    UrlText3->OnClick = [this](TObject* sender) { UrlText3Click(sender); };
 }
 
 void TForm1::FormCreate(TObject*) {

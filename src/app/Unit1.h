@@ -51,6 +51,8 @@ public:
     vcl::TEdit* Edit1;
     TUrlText* UrlText3;
 
+    void sa1MouseDown(TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
+    void sa1MouseUp(TObject* Sender, vcl::TMouseButton Button, vcl::TShiftState Shift, int X, int Y);
     void OpenButtonClick(TObject* Sender);
     void sa1Click(TObject* Sender);
     void usa1Click(TObject* Sender);
@@ -65,6 +67,7 @@ public:
     int selectprevious();
     void l1ClickCheck(TObject* Sender);
     void ToFront();
+    void UrlText3Click(TObject* Sender);
 
 private:
     void CreateComponents();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <mutex>
+#include <thread>
 
 namespace media {
 
@@ -57,6 +58,9 @@ std::unique_ptr<AudioOutput> AudioOutput::Open(int rate, int channels, std::stri
     const std::size_t ringFrames = std::size_t(output->have_.freq) * kRingMillis / 1000;
     output->ring_ = std::make_unique<SpscRing>(ringFrames * output->frameBytes_);
     output->scratch_.resize(output->ring_->capacity());
+    // SDL's device runs from here on, its callback giving silence until start(). Pausing
+    // SDL's device instead would take the lock that SDL holds around the callback.
+    SDL_PauseAudioDevice(output->device_, 0);
     return output;
 }
 
@@ -65,15 +69,22 @@ AudioOutput::~AudioOutput() {
     if (converter_) SDL_FreeAudioStream(converter_);
 }
 
-// Runs on SDL's audio thread: no locks, no allocation, no files.
+// Runs on SDL's audio thread: no locks, no allocation, no files, no waiting.
 void SDLCALL AudioOutput::Callback(void* self, Uint8* out, int length) {
     AudioOutput& output = *static_cast<AudioOutput*>(self);
-    // Read before the ring: once it is set, everything was written to the ring.
-    const bool finished = output.finished_.load(std::memory_order_acquire);
-    const std::size_t taken = output.ring_->read(out, std::size_t(length));
-    output.playedBytes_.fetch_add(taken, std::memory_order_relaxed);
+    // Marked busy before `running_` is read: halt() sees one or the other (both sequentially
+    // consistent), so it never returns while a callback that saw it running is still here.
+    output.busy_.store(true);
+    std::size_t taken = 0;
+    if (output.running_.load()) {
+        // Read before the ring: once it is set, everything was written to the ring.
+        const bool finished = output.finished_.load(std::memory_order_acquire);
+        taken = output.ring_->read(out, std::size_t(length));
+        output.playedBytes_.fetch_add(taken, std::memory_order_relaxed);
+        if (finished && output.ring_->readable() == 0) output.drained_.store(true, std::memory_order_release);
+    }
     if (taken < std::size_t(length)) std::memset(out + taken, output.have_.silence, length - taken);
-    if (finished && output.ring_->readable() == 0) output.drained_.store(true, std::memory_order_release);
+    output.busy_.store(false, std::memory_order_release);
 }
 
 void AudioOutput::put(const float* frames, long count) {
@@ -104,9 +115,12 @@ bool AudioOutput::wantsInput() const {
     return !inputEnded_ && std::size_t(SDL_AudioStreamAvailable(converter_)) < ring_->writable();
 }
 
-void AudioOutput::start() { SDL_PauseAudioDevice(device_, 0); }
+void AudioOutput::start() { running_.store(true); }
 
-void AudioOutput::halt() { SDL_PauseAudioDevice(device_, 1); }
+void AudioOutput::halt() {
+    running_.store(false);
+    while (busy_.load()) std::this_thread::yield();  // a callback lasts a copy of a few KiB
+}
 
 void AudioOutput::flush() {
     SDL_AudioStreamClear(converter_);

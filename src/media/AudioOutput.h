@@ -34,7 +34,7 @@ public:
     bool wantsInput() const;
 
     void start();  // the callback takes sound from the ring
-    void halt();   // the callback takes nothing; when this returns it is not running
+    void halt();   // the callback takes nothing more; when this returns it no longer touches the ring
     // Drops all sound not yet played and counts from zero again; only while halted and while
     // no thread is on the producer side.
     void flush();
@@ -55,6 +55,8 @@ private:
     std::unique_ptr<SpscRing> ring_;
     std::vector<std::uint8_t> scratch_;
     bool inputEnded_ = false;
+    std::atomic<bool> running_{false};   // the callback may take sound
+    std::atomic<bool> busy_{false};      // a callback is under way
     std::atomic<bool> finished_{false};  // the ring holds the last of the sound
     std::atomic<bool> drained_{false};   // the callback has taken the last of it
     std::atomic<std::uint64_t> playedBytes_{0};

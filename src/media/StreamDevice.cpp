@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <system_error>
 
 #include "media/AudioOutput.h"
 #include "media/Source.h"
@@ -13,15 +14,21 @@ namespace media {
 namespace {
 
 constexpr long kDecodeFrames = 4096;
-// How long the decoding thread rests when the ring is full; far less than the ring holds.
-constexpr std::chrono::milliseconds kRest(20);
+// How long the decoding thread rests when the ring is full: a fifth of what the ring holds,
+// so that it never runs low, and few wake-ups a second.
+constexpr std::chrono::milliseconds kRest(100);
 
 }  // namespace
 
 std::unique_ptr<StreamDevice> StreamDevice::Open(std::unique_ptr<Source> source, std::string& error) {
     std::unique_ptr<AudioOutput> output = AudioOutput::Open(source->rate(), source->channels(), error);
     if (!output) return nullptr;
-    return std::unique_ptr<StreamDevice>(new StreamDevice(std::move(source), std::move(output)));
+    try {
+        return std::unique_ptr<StreamDevice>(new StreamDevice(std::move(source), std::move(output)));
+    } catch (const std::system_error& e) {  // no thread could be started
+        error = std::string("The sound cannot be decoded: ") + e.what();
+        return nullptr;
+    }
 }
 
 StreamDevice::StreamDevice(std::unique_ptr<Source> source, std::unique_ptr<AudioOutput> output)

@@ -34,13 +34,21 @@ public:
     explicit Label(TStaticText* owner) : owner_(owner) {}
 
 protected:
+    // Enter and leave reach disabled labels as well. While a button pressed on
+    // the label is held, Qt sends the label the pointer's moves instead of
+    // enter and leave; the label then tells them itself as the pointer crosses
+    // its edge, so the pressed label learns of the pointer going off and back.
     void enterEvent(QEnterEvent* event) override {
         QLabel::enterEvent(event);
-        Dispatch([this] { owner_->MouseEnter(); });
+        Follow(true);
     }
     void leaveEvent(QEvent* event) override {
         QLabel::leaveEvent(event);
-        Dispatch([this] { owner_->MouseLeave(); });
+        Follow(false);
+    }
+    void mouseMoveEvent(QMouseEvent* event) override {
+        QLabel::mouseMoveEvent(event);
+        if (event->buttons() != Qt::NoButton) Follow(rect().contains(event->position().toPoint()));
     }
     void mousePressEvent(QMouseEvent* event) override {
         const QPoint at = event->position().toPoint();
@@ -60,8 +68,15 @@ protected:
     }
 
 private:
+    void Follow(bool over) {
+        if (over == over_) return;
+        over_ = over;
+        Dispatch([this, over] { over ? owner_->MouseEnter() : owner_->MouseLeave(); });
+    }
+
     TStaticText* owner_;
     bool leftPressed_ = false;
+    bool over_ = false;
 };
 
 }  // namespace
