@@ -91,14 +91,19 @@ void TForm1::CreateComponents() {
     Timer1 = Own<TTimer>();
     Timer1->SetEnabled(false);
     Timer1->SetInterval(500);
+    Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
 
     PlayButton = CommandLabel("Play", 8, 456, 24, 5);
+    PlayButton->OnClick = [this](TObject* sender) { PlayButtonClick(sender); };
     PauseButton = CommandLabel("Pause", 72, 456, 34, 6);
+    PauseButton->OnClick = [this](TObject* sender) { PauseButtonClick(sender); };
     StopButton = CommandLabel("Stop", 144, 456, 34, 7);
+    StopButton->OnClick = [this](TObject* sender) { StopButtonClick(sender); };
 
     t2 = Own<TTimer>();
     t2->SetEnabled(false);
     t2->SetInterval(750);
+    t2->OnTimer = [this](TObject* sender) { t2Timer(sender); };
 
     sa1 = CommandLabel("Select all", 128, 392, 47, 8);
     sa1->OnClick = [this](TObject* sender) { sa1Click(sender); };
@@ -136,7 +141,9 @@ void TForm1::CreateComponents() {
     mail->Url = web::FooterMail;
 
     SkipNextButton = CommandLabel("Skip Next ->", 216, 456, 62, 15);
+    SkipNextButton->OnClick = [this](TObject* sender) { SkipNextButtonClick(sender); };
     SkipPreviousButton = CommandLabel("<- Skip Previous", 304, 456, 81, 16);
+    SkipPreviousButton->OnClick = [this](TObject* sender) { SkipPreviousButtonClick(sender); };
 
     UrlText1 = Own<TUrlText>(this);
     UrlText1->SetBounds(328, 512, 115, 17);

@@ -56,18 +56,30 @@ public:
     void OpenButtonClick(TObject* Sender);
     void sa1Click(TObject* Sender);
     void usa1Click(TObject* Sender);
+    void Timer1Timer(TObject* Sender);
     void l1Click(TObject* Sender);
     void FormCreate(TObject* Sender);
+    void PlayButtonClick(TObject* Sender);
+    void PauseButtonClick(TObject* Sender);
+    void StopButtonClick(TObject* Sender);
+    void t2Timer(TObject* Sender);
     void MoveUpbuttonClick(TObject* Sender);
     void MoveDownButtonClick(TObject* Sender);
     void RemoveButtonClick(TObject* Sender);
     void LoadButtonClick(TObject* Sender);
     void SaveButtonClick(TObject* Sender);
+    void playtune(int index);
+    void ResetPause();
+    void ResetAll();
     int selectnext();
     int selectprevious();
+    void SkipNextButtonClick(TObject* Sender);
+    void SkipPreviousButtonClick(TObject* Sender);
     void l1ClickCheck(TObject* Sender);
     void ToFront();
     void UrlText3Click(TObject* Sender);
+    void hideremove();
+    void showremove();
 
 private:
     void CreateComponents();

@@ -9,6 +9,8 @@ std::string ExtractFileExt(const std::string& path) {
     return path.substr(dot);
 }
 
+std::string ExtractFileName(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of('/');
     if (slash == std::string::npos) return ".";

@@ -9,6 +9,9 @@ namespace vcl {
 // otherwise empty.
 std::string ExtractFileExt(const std::string& path);
 
+// The file name: the text after the last "/", or the whole path when it has none.
+std::string ExtractFileName(const std::string& path);
+
 // The folder that holds the path's last part: the text before the last "/",
 // "/" for a part in the root, "." when the path has no "/".
 std::string FolderOf(const std::string& path);
