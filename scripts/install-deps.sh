@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-dejavu-core fonts-liberation2 fontconfig
   libx11-dev xvfb xauth x11-utils
+  clang libclang-rt-14-dev
 )
 if [ "${QUILBY_EXTRA_PACKAGES:-}" ]; then
   read -r -a extra <<<"$QUILBY_EXTRA_PACKAGES"
