@@ -11,13 +11,16 @@ TProgressBar::TProgressBar(TForm* parent) : TControl(parent, new QProgressBar) {
     Show();
 }
 
+// A new range takes the position into it, as the position may never stand outside.
 void TProgressBar::SetMin(int value) {
     min_ = value;
+    position_ = std::clamp(position_, min_, std::max(min_, max_));
     Show();
 }
 
 void TProgressBar::SetMax(int value) {
     max_ = value;
+    position_ = std::clamp(position_, min_, std::max(min_, max_));
     Show();
 }
 
