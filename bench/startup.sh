@@ -12,4 +12,5 @@ export XDG_RUNTIME_DIR=$runtime
 unset QT_QPA_PLATFORM
 xvfb-run -a -s "-screen 0 1280x1024x24" ./build/bench/startup_timer "$runs" \
   "quilby=./build/QuilbyMP3Player" \
-  "bare-qt-window=./build/bench/bare_window"
+  "bare-qt-window=./build/bench/bare_window" \
+  "bare-with-text=./build/bench/bare_window --text"
