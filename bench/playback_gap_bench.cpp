@@ -20,8 +20,7 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "vcl/Application.h"
-#include "vcl/Params.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -139,13 +138,4 @@ BENCHMARK(EndOfTrackGap)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealT
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    vcl::TApplication application(argc, argv);
-    vcl::SetCmdLine("QuilbyMP3Player");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

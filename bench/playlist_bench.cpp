@@ -9,8 +9,7 @@
 #include <fstream>
 
 #include "app/Unit1.h"
-#include "vcl/Application.h"
-#include "vcl/Params.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -51,12 +50,4 @@ BENCHMARK(SelectNextOverMissingFiles)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    vcl::TApplication application(argc, argv);
-    vcl::SetCmdLine("QuilbyMP3Player");
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv); }

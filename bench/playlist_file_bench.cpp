@@ -14,10 +14,9 @@
 #include <vector>
 
 #include "app/Unit1.h"
-#include "vcl/Application.h"
 #include "vcl/Dialogs.h"
 #include "vcl/FileUtils.h"
-#include "vcl/Params.h"
+#include "WindowBenchMain.h"
 
 namespace {
 
@@ -98,13 +97,4 @@ BENCHMARK(Save)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    vcl::TApplication application(argc, argv);
-    vcl::SetCmdLine("QuilbyMP3Player");
-    benchmark::Initialize(&argc, argv);
-    Files();
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv, [] { Files(); }); }
