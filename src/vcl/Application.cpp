@@ -12,6 +12,8 @@ TApplication* Application = nullptr;
 
 TApplication::TApplication(int& argc, char** argv) : qt_(std::make_unique<QApplication>(argc, argv)) {
     Application = this;
+    // Desktops match the window to its desktop entry (icon, task bar) by this name.
+    QGuiApplication::setDesktopFileName("quilby-mp3-player");
 }
 
 TApplication::~TApplication() {
