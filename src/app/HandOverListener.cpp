@@ -29,13 +29,26 @@ Listener::Listener(int listenFd, Handler handler)
     silence_.SetEnabled(false);
     silence_.SetInterval(kSilenceLimitMs);
     silence_.OnTimer = [this](vcl::TObject*) { Drop(); };
+    retry_.SetEnabled(false);
+    retry_.SetInterval(kRetryMs);
+    retry_.OnTimer = [this](vcl::TObject*) {
+        retry_.SetEnabled(false);
+        if (connection_ < 0) listenWatch_.SetEnabled(true);
+    };
 }
 
 Listener::~Listener() { Drop(); }
 
 void Listener::Accept() {
     const int fd = accept4(listenFd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-    if (fd < 0) return;
+    if (fd < 0) {
+        // The waiting connection stays queued; asking again at once would only spin.
+        if (errno == EMFILE || errno == ENFILE) {
+            listenWatch_.SetEnabled(false);
+            retry_.SetEnabled(true);
+        }
+        return;
+    }
     if (!SameUser(fd)) {
         close(fd);
         return;

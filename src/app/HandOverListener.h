@@ -20,6 +20,8 @@ public:
     // Handles one message; true when it was taken, which the sender is told.
     using Handler = std::function<bool(const Message&)>;
     static constexpr int kSilenceLimitMs = 2000;
+    // With no file descriptor left to accept a connection, the listener rests this long.
+    static constexpr int kRetryMs = 200;
 
     // listenFd stays the caller's; it must be non-blocking.
     Listener(int listenFd, Handler handler);
@@ -37,6 +39,7 @@ private:
     Handler handler_;
     vcl::TFdWatch listenWatch_;
     vcl::TTimer silence_;
+    vcl::TTimer retry_;
     int connection_ = -1;
     std::unique_ptr<vcl::TFdWatch> connectionWatch_;
     std::string received_;
