@@ -150,6 +150,9 @@ TEST(RiffMidi, WithoutDataOrWithDataPastTheEndIsRefused) {
     EXPECT_NE(error.find("no \"data\" chunk"), std::string::npos) << error;
     EXPECT_FALSE(media::FindRiffMidiData(cutShort, found, error));
     EXPECT_NE(error.find("past the end"), std::string::npos) << error;
+    // Shorter than the RIFF header itself: nothing is read past the end.
+    EXPECT_FALSE(media::FindRiffMidiData("RIFF", found, error));
+    EXPECT_NE(error.find("no \"data\" chunk"), std::string::npos) << error;
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ bool FindRiffMidiData(std::string_view file, std::string_view& smf, std::string&
     // The form's own size may be wrong in files from the wild; the chunks are walked to the
     // end of the file instead.
     std::size_t at = 12;
-    while (file.size() - at >= 8) {
+    while (at <= file.size() && file.size() - at >= 8) {
         const std::string_view id = file.substr(at, 4);
         const std::uint32_t size = LittleEndian32(file.substr(at + 4, 4));
         at += 8;
