@@ -4,6 +4,7 @@
 
 #include "vcl/Application.h"
 #include "vcl/CheckListView.h"
+#include "vcl/Palette.h"
 
 namespace vcl {
 namespace {
@@ -15,14 +16,7 @@ CheckListView* ViewOf(const TControl* control) { return static_cast<CheckListVie
 TCheckListBox::TCheckListBox(TForm* parent)
     : TControl(parent, new CheckListView(this, new CheckListModel)), model_(static_cast<CheckListModel*>(ViewOf(this)->model())) {
     model_->setParent(Widget());
-    font_.OnChange = [this] {
-        CheckListView* view = ViewOf(this);
-        view->setFont(font_.ToQFont());
-        QPalette palette = view->palette();
-        const TColor c = font_.Color();
-        palette.setColor(QPalette::Text, QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
-        view->setPalette(palette);
-    };
+    font_.OnChange = [this] { ShowFont(Widget(), font_, QPalette::Text); };
     font_.OnChange();
 }
 
@@ -99,10 +93,7 @@ void TCheckListBox::Clear() {
 }
 
 void TCheckListBox::SetColor(TColor color) {
-    CheckListView* view = ViewOf(this);
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Base, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    view->setPalette(palette);
+    SetWidgetColor(Widget(), QPalette::Base, color);
 }
 
 void TCheckListBox::UserMadeCurrent() {

@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+#include "vcl/Palette.h"
+
 namespace vcl {
 
 TEdit::TEdit(TForm* parent) : TControl(parent, new QLineEdit) {
@@ -9,13 +11,7 @@ TEdit::TEdit(TForm* parent) : TControl(parent, new QLineEdit) {
     // The window's own background colour is not inherited: the box keeps the system's.
     edit->setAutoFillBackground(true);
     edit->setPalette(QPalette());
-    font_.OnChange = [this, edit] {
-        edit->setFont(font_.ToQFont());
-        QPalette palette = edit->palette();
-        const TColor c = font_.Color();
-        palette.setColor(QPalette::Text, QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
-        edit->setPalette(palette);
-    };
+    font_.OnChange = [this, edit] { ShowFont(edit, font_, QPalette::Text); };
     font_.OnChange();
 }
 

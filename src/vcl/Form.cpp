@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "vcl/Control.h"
+#include "vcl/Palette.h"
 
 namespace vcl {
 
@@ -33,9 +34,7 @@ void TForm::SetBounds(int left, int top, int clientWidth, int clientHeight) {
 
 void TForm::SetColor(TColor color) {
     color_ = color;
-    QPalette palette = widget_->palette();
-    palette.setColor(QPalette::Window, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    widget_->setPalette(palette);
+    SetWidgetColor(widget_, QPalette::Window, color);
 }
 
 void TForm::Show() { widget_->show(); }

@@ -3,6 +3,8 @@
 #include <QProgressBar>
 #include <algorithm>
 
+#include "vcl/Palette.h"
+
 namespace vcl {
 
 TProgressBar::TProgressBar(TForm* parent) : TControl(parent, new QProgressBar) {
@@ -31,9 +33,7 @@ void TProgressBar::SetPosition(int value) {
 
 void TProgressBar::SetBarColor(TColor color) {
     barColor_ = color;
-    QPalette palette = Widget()->palette();
-    palette.setColor(QPalette::Highlight, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
-    Widget()->setPalette(palette);
+    SetWidgetColor(Widget(), QPalette::Highlight, color);
 }
 
 void TProgressBar::Show() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "vcl/Application.h"
+#include "vcl/Palette.h"
 
 namespace vcl {
 namespace {
@@ -88,14 +89,10 @@ TStaticText::TStaticText(TForm* parent) : TControl(parent, new Label(this)) {
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setFocusPolicy(Qt::NoFocus);
     font_.OnChange = [this] {
-        auto* label = static_cast<QLabel*>(Widget());
-        label->setFont(font_.ToQFont());
-        QPalette palette = label->palette();
-        const TColor c = font_.Color();
-        const QColor color(GetRValue(c), GetGValue(c), GetBValue(c));
-        palette.setColor(QPalette::WindowText, color);
-        palette.setColor(QPalette::Disabled, QPalette::WindowText, color.darker(160));
-        label->setPalette(palette);
+        ShowFont(Widget(), font_, QPalette::WindowText);
+        QPalette palette = Widget()->palette();
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, ToQColor(font_.Color()).darker(160));
+        Widget()->setPalette(palette);
         Resize();
     };
     font_.OnChange();
