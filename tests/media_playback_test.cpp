@@ -163,7 +163,8 @@ TEST_F(Playback, HundredCyclesLeaveNoDescriptorOrThreadBehind) {
         dir.Write("c.mid", fixtures::MidiTone(200)),
         dir.Write("d.rmi", fixtures::RiffMidi(fixtures::MidiTone(200))),
     };
-    // One round first: the audio subsystem and the sound font stay once started.
+    // One round first: the audio subsystem, its output (with SDL's thread and the engine's
+    // thread that closes it when unused) and the sound font stay once started.
     for (const std::string& file : files) {
         OpenFile(file);
         player.Play();
@@ -179,6 +180,25 @@ TEST_F(Playback, HundredCyclesLeaveNoDescriptorOrThreadBehind) {
     }
     EXPECT_EQ(EntriesIn("/proc/self/fd"), descriptors);
     EXPECT_EQ(EntriesIn("/proc/self/task"), threads);
+}
+
+// The engine's audio output outlives a closed file, so that the next one opens at once; once no
+// file has been open for a few seconds it closes, SDL's thread with it, and a new file opens it
+// again.
+TEST_F(Playback, TheOutputClosesWhenUnusedAndOpensAgain) {
+    const std::string file = fixtures::WriteWav(dir / "a.wav", 1000);
+    OpenFile(file);
+    player.Play();
+    ASSERT_TRUE(WaitFor([&] { return player.Position() > 0; }));
+    player.Close();
+    const int threads = EntriesIn("/proc/self/task");
+    EXPECT_TRUE(WaitFor([&] { return EntriesIn("/proc/self/task") == threads - 1; }, 10s))
+        << "an unused output still runs";
+
+    OpenFile(file);
+    EXPECT_EQ(EntriesIn("/proc/self/task"), threads + 1) << "the output and the decoding thread";
+    player.Play();
+    EXPECT_TRUE(WaitFor([&] { return player.Position() > 0; }));
 }
 
 }  // namespace

@@ -1,90 +1,55 @@
 #include "media/AudioOutput.h"
 
 #include <algorithm>
-#include <cstring>
-#include <mutex>
-#include <thread>
+
+#include "media/SharedOutput.h"
 
 namespace media {
 
 namespace {
 
-constexpr int kCallbackFrames = 1024;
 constexpr int kRingMillis = 500;
-
-// SDL's audio starts with the first file that is opened, not with the program, and stays up.
-bool StartAudio(std::string& error) {
-    static std::mutex lock;
-    static bool started = false;
-    std::lock_guard<std::mutex> guard(lock);
-    if (started) return true;
-    // SDL would otherwise turn Ctrl+C into an event that nobody reads.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Quilby MP3 Player");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        error = std::string("No audio output is available (") + SDL_GetError() + ")";
-        return false;
-    }
-    started = true;
-    return true;
-}
+constexpr std::size_t kPumpFrames = 2048;  // moved from the converter to the ring at a time
 
 }  // namespace
 
 std::unique_ptr<AudioOutput> AudioOutput::Open(int rate, int channels, std::string& error) {
-    if (!StartAudio(error)) return nullptr;
     std::unique_ptr<AudioOutput> output(new AudioOutput);
+    output->shared_ = SharedOutput::Acquire(error);
+    if (!output->shared_) return nullptr;
+    SharedOutput& shared = *output->shared_;
     output->inputChannels_ = channels;
-    SDL_AudioSpec want{};
-    want.freq = rate;
-    want.format = AUDIO_F32SYS;
-    want.channels = Uint8(channels);
-    want.samples = kCallbackFrames;
-    want.callback = &AudioOutput::Callback;
-    want.userdata = output.get();
-    // The output keeps its own rate and format; the converter adapts the sound to it.
-    output->device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &output->have_, SDL_AUDIO_ALLOW_ANY_CHANGE);
-    if (output->device_ == 0) {
-        error = std::string("No audio output is available (") + SDL_GetError() + ")";
-        return nullptr;
-    }
-    output->converter_ = SDL_NewAudioStream(AUDIO_F32SYS, Uint8(channels), rate, output->have_.format,
-                                            output->have_.channels, output->have_.freq);
+    output->converter_ = SDL_NewAudioStream(AUDIO_F32SYS, Uint8(channels), rate, AUDIO_F32SYS,
+                                            Uint8(shared.channels()), shared.rate());
     if (!output->converter_) {
         error = std::string("The sound cannot be converted for the audio output (") + SDL_GetError() + ")";
         return nullptr;
     }
-    output->frameBytes_ = SDL_AUDIO_BITSIZE(output->have_.format) / 8 * output->have_.channels;
-    const std::size_t ringFrames = std::size_t(output->have_.freq) * kRingMillis / 1000;
+    output->frameBytes_ = int(sizeof(float)) * shared.channels();
+    const std::size_t ringFrames = std::size_t(shared.rate()) * kRingMillis / 1000;
     output->ring_ = std::make_unique<SpscRing>(ringFrames * output->frameBytes_);
-    output->scratch_.resize(output->ring_->capacity());
-    // SDL's device runs from here on, its callback giving silence until start(). Pausing
-    // SDL's device instead would take the lock that SDL holds around the callback.
-    SDL_PauseAudioDevice(output->device_, 0);
+    output->scratch_.resize(kPumpFrames * std::size_t(output->frameBytes_));
+    if (!shared.attach(*output)) {
+        error = "No audio output is available (too many files are open at once)";
+        return nullptr;
+    }
     return output;
 }
 
 AudioOutput::~AudioOutput() {
-    if (device_) SDL_CloseAudioDevice(device_);  // waits for the callback to return
+    if (shared_) shared_->release(*this);
     if (converter_) SDL_FreeAudioStream(converter_);
 }
 
 // Runs on SDL's audio thread: no locks, no allocation, no files, no waiting.
-void SDLCALL AudioOutput::Callback(void* self, Uint8* out, int length) {
-    AudioOutput& output = *static_cast<AudioOutput*>(self);
-    // Marked busy before `running_` is read: halt() sees one or the other (both sequentially
-    // consistent), so it never returns while a callback that saw it running is still here.
-    output.busy_.store(true);
-    std::size_t taken = 0;
-    if (output.running_.load()) {
-        // Read before the ring: once it is set, everything was written to the ring.
-        const bool finished = output.finished_.load(std::memory_order_acquire);
-        taken = output.ring_->read(out, std::size_t(length));
-        output.playedBytes_.fetch_add(taken, std::memory_order_relaxed);
-        if (finished && output.ring_->readable() == 0) output.drained_.store(true, std::memory_order_release);
-    }
-    if (taken < std::size_t(length)) std::memset(out + taken, output.have_.silence, length - taken);
-    output.busy_.store(false, std::memory_order_release);
+std::size_t AudioOutput::take(float* to, std::size_t samples) {
+    if (!running_.load()) return 0;
+    // Read before the ring: once it is set, everything was written to the ring.
+    const bool finished = finished_.load(std::memory_order_acquire);
+    const std::size_t taken = ring_->read(reinterpret_cast<std::uint8_t*>(to), samples * sizeof(float));
+    playedBytes_.fetch_add(taken, std::memory_order_relaxed);
+    if (finished && ring_->readable() == 0) drained_.store(true, std::memory_order_release);
+    return taken / sizeof(float);
 }
 
 void AudioOutput::put(const float* frames, long count) {
@@ -98,7 +63,7 @@ void AudioOutput::endOfInput() {
 
 void AudioOutput::pump() {
     for (;;) {
-        std::size_t room = ring_->writable();
+        std::size_t room = std::min(ring_->writable(), scratch_.size());
         room -= room % frameBytes_;
         const std::size_t wanted = std::min(room, std::size_t(SDL_AudioStreamAvailable(converter_)));
         if (wanted == 0) break;
@@ -119,7 +84,7 @@ void AudioOutput::start() { running_.store(true); }
 
 void AudioOutput::halt() {
     running_.store(false);
-    while (busy_.load()) std::this_thread::yield();  // a callback lasts a copy of a few KiB
+    shared_->waitForCallback();
 }
 
 void AudioOutput::flush() {
@@ -134,5 +99,7 @@ void AudioOutput::flush() {
 std::uint64_t AudioOutput::playedFrames() const {
     return playedBytes_.load(std::memory_order_relaxed) / std::uint64_t(frameBytes_);
 }
+
+int AudioOutput::rate() const { return shared_->rate(); }
 
 }  // namespace media

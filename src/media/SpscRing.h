@@ -9,17 +9,20 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
-#include <vector>
+#include <memory>
 
 namespace media {
 
 class SpscRing {
 public:
-    explicit SpscRing(std::size_t capacity) : buffer_(capacity) {}
+    // The buffer is left as it comes: its pages are first touched by the writer, not by the
+    // thread that makes the ring.
+    explicit SpscRing(std::size_t capacity)
+        : buffer_(std::make_unique_for_overwrite<std::uint8_t[]>(capacity)), capacity_(capacity) {}
     SpscRing(const SpscRing&) = delete;
     SpscRing& operator=(const SpscRing&) = delete;
 
-    std::size_t capacity() const { return buffer_.size(); }
+    std::size_t capacity() const { return capacity_; }
 
     // Writer side.
     std::size_t writable() const {
@@ -56,16 +59,17 @@ public:
 private:
     void copyIn(std::size_t offset, const std::uint8_t* from, std::size_t count) {
         const std::size_t first = std::min(count, capacity() - offset);
-        std::memcpy(buffer_.data() + offset, from, first);
-        std::memcpy(buffer_.data(), from + first, count - first);
+        std::memcpy(buffer_.get() + offset, from, first);
+        std::memcpy(buffer_.get(), from + first, count - first);
     }
     void copyOut(std::size_t offset, std::uint8_t* to, std::size_t count) const {
         const std::size_t first = std::min(count, capacity() - offset);
-        std::memcpy(to, buffer_.data() + offset, first);
-        std::memcpy(to + first, buffer_.data(), count - first);
+        std::memcpy(to, buffer_.get() + offset, first);
+        std::memcpy(to + first, buffer_.get(), count - first);
     }
 
-    std::vector<std::uint8_t> buffer_;
+    std::unique_ptr<std::uint8_t[]> buffer_;
+    std::size_t capacity_;
     std::atomic<std::uint64_t> written_{0};
     std::atomic<std::uint64_t> read_{0};
 };

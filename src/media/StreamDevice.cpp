@@ -44,7 +44,7 @@ StreamDevice::~StreamDevice() {
     }
     wake_.notify_one();
     thread_.join();
-    output_.reset();  // closes the output before the source goes
+    output_.reset();  // detaches the output before the source goes
 }
 
 void StreamDevice::decode() {
