@@ -34,14 +34,19 @@ TForm1::~TForm1() {
     if (Form1 == this) Form1 = nullptr;
 }
 
-TUrlText* TForm1::CommandLabel(const char* caption, int left, int top, int width, int tabOrder) {
+TUrlText* TForm1::LinkLabel(const char* caption, Place place, Look look, Look highlight, const char* url) {
     auto* label = Own<TUrlText>(this);
-    label->SetBounds(left, top, width, 17);
-    SetFont(label->Font(), 11, clWhite, 0);
+    label->SetBounds(place.left, place.top, place.width, place.height);
+    SetFont(label->Font(), look.height, look.color, look.style);
     label->SetCaption(caption);
-    label->SetTabOrder(tabOrder);
-    SetFont(label->HighLightFont(), 11, clRed, fsUnderline);
-    label->Url = "nil";
+    label->SetTabOrder(place.tabOrder);
+    SetFont(label->HighLightFont(), highlight.height, highlight.color, highlight.style);
+    label->Url = url;
+    return label;
+}
+
+TUrlText* TForm1::CommandLabel(const char* caption, int left, int top, int width, int tabOrder) {
+    TUrlText* label = LinkLabel(caption, {left, top, width, 17, tabOrder}, {11, clWhite, 0}, {11, clRed, fsUnderline}, "nil");
     label->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift, int x, int y) {
         sa1MouseDown(sender, button, shift, x, y);
     };
@@ -132,34 +137,17 @@ void TForm1::CreateComponents() {
     sd1->FileName = "*.qpl";
     sd1->Filter = "Quilby Playlist files|*.qpl";
 
-    mail = Own<TUrlText>(this);
-    mail->SetBounds(8, 552, 137, 17);
-    SetFont(mail->Font(), 11, clLime, 0);
-    mail->SetCaption(web::FooterNotice);
-    mail->SetTabOrder(14);
-    SetFont(mail->HighLightFont(), 11, clRed, fsUnderline);
-    mail->Url = web::FooterMail;
+    mail = LinkLabel(web::FooterNotice, {8, 552, 137, 17, 14}, {11, clLime, 0}, {11, clRed, fsUnderline}, web::FooterMail);
 
     SkipNextButton = CommandLabel("Skip Next ->", 216, 456, 62, 15);
     SkipNextButton->OnClick = [this](TObject* sender) { SkipNextButtonClick(sender); };
     SkipPreviousButton = CommandLabel("<- Skip Previous", 304, 456, 81, 16);
     SkipPreviousButton->OnClick = [this](TObject* sender) { SkipPreviousButtonClick(sender); };
 
-    UrlText1 = Own<TUrlText>(this);
-    UrlText1->SetBounds(328, 512, 115, 17);
-    SetFont(UrlText1->Font(), 11, clYellow, fsUnderline);
-    UrlText1->SetCaption("Burn your DVD's to CD!");
-    UrlText1->SetTabOrder(17);
-    SetFont(UrlText1->HighLightFont(), 11, clRed, fsUnderline);
-    UrlText1->Url = web::BurnLink;
-
-    UrlText2 = Own<TUrlText>(this);
-    UrlText2->SetBounds(328, 528, 128, 17);
-    SetFont(UrlText2->Font(), 11, clAqua, fsUnderline);
-    UrlText2->SetCaption("Download unlimited MP3's");
-    UrlText2->SetTabOrder(18);
-    SetFont(UrlText2->HighLightFont(), 11, clFuchsia, fsUnderline);
-    UrlText2->Url = web::DownloadLink;
+    UrlText1 = LinkLabel("Burn your DVD's to CD!", {328, 512, 115, 17, 17}, {11, clYellow, fsUnderline},
+                         {11, clRed, fsUnderline}, web::BurnLink);
+    UrlText2 = LinkLabel("Download unlimited MP3's", {328, 528, 128, 17, 18}, {11, clAqua, fsUnderline},
+                         {11, clFuchsia, fsUnderline}, web::DownloadLink);
 
     Edit1 = Own<TEdit>(this);
     Edit1->SetBounds(8, 504, 113, 17);
@@ -167,13 +155,7 @@ void TForm1::CreateComponents() {
     Edit1->SetText("Music");
     Edit1->SetTabOrder(19);
 
-    UrlText3 = Own<TUrlText>(this);
-    UrlText3->SetBounds(128, 504, 47, 20);
-    SetFont(UrlText3->Font(), 13, clSkyBlue, fsUnderline);
-    UrlText3->SetCaption("Search");
-    UrlText3->SetTabOrder(20);
-    SetFont(UrlText3->HighLightFont(), 13, clAqua, fsUnderline);
-    UrlText3->Url = "nil";
+    UrlText3 = LinkLabel("Search", {128, 504, 47, 20, 20}, {13, clSkyBlue, fsUnderline}, {13, clAqua, fsUnderline}, "nil");
     UrlText3->OnClick = [this](TObject* sender) { UrlText3Click(sender); };
 }
 

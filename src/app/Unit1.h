@@ -83,6 +83,17 @@ public:
 
 private:
     void CreateComponents();
+    struct Place {
+        int left, top, width, height, tabOrder;
+    };
+    struct Look {
+        int height;
+        vcl::TColor color;
+        vcl::TFontStyles style;
+    };
+    // A link label at its place, with its own font, its highlight font and its target.
+    TUrlText* LinkLabel(const char* caption, Place place, Look look, Look highlight, const char* url);
+    // A command label: white, red and underlined under the pointer, no target, press feedback.
     TUrlText* CommandLabel(const char* caption, int left, int top, int width, int tabOrder);
     std::unique_ptr<media::TMediaPlayer> player_;
 };
