@@ -31,6 +31,7 @@ struct Outputs {
     std::condition_variable changed;
     SharedOutput* current = nullptr;
     std::vector<SharedOutput*> closing;  // out of use, for the closing thread
+    int deleting = 0;                    // devices the closing thread is closing now
     bool audioStarted = false;
     bool closerStarted = false;
 };
@@ -58,13 +59,17 @@ bool StartAudio(Outputs& outputs, std::string& error) {
 
 SharedOutput* SharedOutput::Acquire(std::string& error) {
     Outputs& outputs = TheOutputs();
-    std::lock_guard<std::mutex> guard(outputs.lock);
+    std::unique_lock<std::mutex> guard(outputs.lock);
     if (outputs.current && outputs.current->lost() && outputs.current->uses_ == 0) {
         outputs.closing.push_back(outputs.current);
         outputs.current = nullptr;
-        outputs.changed.notify_one();
+        outputs.changed.notify_all();
     }
     if (!outputs.current) {
+        // Some systems have room for one device only: a device still being closed goes first.
+        outputs.changed.wait(guard, [&] {
+            return outputs.deleting == 0 && (outputs.closing.empty() || !outputs.closerStarted);
+        });
         if (!StartAudio(outputs, error)) return nullptr;
         outputs.current = Open(error);
         if (!outputs.current) return nullptr;
@@ -89,9 +94,12 @@ void SharedOutput::CloseUnused() {
         while (!outputs.closing.empty()) {
             SharedOutput* output = outputs.closing.back();
             outputs.closing.pop_back();
-            guard.unlock();  // a new device may open meanwhile
+            ++outputs.deleting;
+            guard.unlock();  // the owners' threads go on meanwhile
             delete output;
             guard.lock();
+            --outputs.deleting;
+            outputs.changed.notify_all();
         }
         SharedOutput* current = outputs.current;
         if (!current || current->uses_ > 0) {
@@ -155,7 +163,7 @@ void SharedOutput::release(AudioOutput& output) {
     std::lock_guard<std::mutex> guard(outputs.lock);
     if (--uses_ == 0) {
         lastUse_ = Clock::now();
-        outputs.changed.notify_one();
+        outputs.changed.notify_all();
     }
 }
 
